@@ -1,0 +1,205 @@
+// An item list holds items as groups of tagged lines; the comment line ends
+// an item and writes its record:
+//
+//   <NAME>Top page
+//   <URL>a/top.html
+//   <OPTION>Brows=0 META=USE mTYPE=x mNAME=y mCONTENT=z Proxy=p;q:8080
+//   <TIME>2000/01/22 06:24
+//   <SIZE>1234
+//   <COMMENT>first item
+//
+// becomes one line of Item.dat with 12 tab-separated fields:
+//
+//   Top page, a/top.html, 1234, 2000/01/22 06:24, -, -, -, -, 0,
+//   0;;0;;0;;0;;1;;x;;y;;z, 0;;1;;p;;q:8080;;0;;;;, first item
+//
+// Values an item does not set carry over from earlier items of the same list.
+#include "item_list.h"
+
+#include "import_options.h"
+#include "messages.h"
+#include "text_lines.h"
+#include "window_ops.h"
+
+ImportOptions importOptions;
+
+namespace {
+
+bool Holds(std::string_view line, std::string_view text)
+{
+    return line.find(text) != std::string_view::npos;
+}
+
+// Everything after the line's first '>', less the last byte.
+void GetRestOfLine(std::string_view line, std::string& value)
+{
+    size_t close = line.find('>');
+    std::string_view rest = close == std::string_view::npos ? std::string_view() : line.substr(close + 1);
+    if (!rest.empty())
+        rest.remove_suffix(1);
+    value.assign(rest);
+}
+
+// The proxy value with every ';' doubled, in the proxy setting's frame.
+void BuildProxySetting(std::string_view proxy, std::string& setting)
+{
+    setting.assign("0;;1;;");
+    for (char c : proxy) {
+        setting.push_back(c);
+        if (c == ';')
+            setting.push_back(';');
+    }
+    setting.append(";;0;;;;");
+}
+
+struct CurrentValues {
+    std::string name, url, size, date, brows, meta, proxy, comment;
+    // Scratch for the option line's parts.
+    std::string metaType, metaName, metaContent, proxyValue;
+};
+
+void TakeOptionLine(std::string_view line, CurrentValues& v)
+{
+    v.brows.clear();
+    GetOptionValue(line, v.brows, "Brows=");
+    bool metaUsed = Holds(line, "META=USE");
+    v.metaType.clear();
+    GetOptionValue(line, v.metaType, "mTYPE=");
+    v.metaName.clear();
+    GetOptionValue(line, v.metaName, "mNAME=");
+    v.metaContent.clear();
+    GetOptionValue(line, v.metaContent, "mCONTENT=");
+    v.meta.assign("0;;0;;0;;0;;");
+    v.meta.push_back(metaUsed ? '1' : '0');
+    v.meta.append(";;").append(v.metaType).append(";;").append(v.metaName).append(";;").append(v.metaContent);
+
+    v.proxy.clear();
+    if (Holds(line, "Proxy=")) {
+        v.proxyValue.clear();
+        GetOptionValue(line, v.proxyValue, "Proxy=");
+        BuildProxySetting(v.proxyValue, v.proxy);
+    }
+}
+
+// A URL holding "file://" anywhere loses its first six bytes to "File://".
+void RewriteFileUrl(std::string& url)
+{
+    if (Holds(url, "file://"))
+        url.replace(0, 6, "File://");
+}
+
+void FormatRecord(const CurrentValues& v, std::string& record)
+{
+    record.clear();
+    record.append(v.name).push_back('\t');
+    record.append(v.url).push_back('\t');
+    record.append(v.size).push_back('\t');
+    record.append(v.date).append("\t\t\t\t\t");
+    record.append(v.brows).push_back('\t');
+    record.append(v.meta).push_back('\t');
+    record.append(v.proxy).push_back('\t');
+    record.append(v.comment).push_back('\n');
+}
+
+void ShowCannotSave(const std::string& datPath)
+{
+    ShowMessageBox(nullptr, datPath + kCannotSaveSuffix, kErrorCaption, kBoxError);
+}
+
+void ShowCannotOpen(const std::string& listPath)
+{
+    ShowMessageBox(nullptr, listPath + kCannotOpenListSuffix, kErrorCaption, kBoxError);
+}
+
+}  // namespace
+
+void GetTagValue(std::string_view line, std::string& value, std::string_view tag)
+{
+    if (!Holds(line, tag))
+        return;
+    std::string_view rest = line.substr(line.find('>') + 1);
+    if (rest.find('*') != std::string_view::npos)
+        rest.remove_prefix(1);
+    if (!rest.empty())
+        rest.remove_suffix(1);
+    value.assign(rest);
+}
+
+void GetOptionValue(std::string_view line, std::string& value, std::string_view key)
+{
+    size_t at = line.find(key);
+    if (at == std::string_view::npos)
+        return;
+    std::string_view rest = line.substr(at + key.size());
+    size_t stop = rest.find_first_of(" \r\n");
+    value.assign(rest.substr(0, stop));
+}
+
+int ConvertItemList(const std::string& listPath, const std::string& folderPath)
+{
+    TextLineReader list;
+    if (!list.Open(listPath)) {
+        ShowCannotOpen(listPath);
+        return 0;
+    }
+    const std::string datPath = folderPath + "\\Item.dat";
+    TextLineWriter dat;
+    if (!dat.Open(datPath)) {
+        ShowCannotSave(datPath);
+        return 0;
+    }
+
+    CurrentValues v;
+    std::string line;
+    std::string record;
+    while (list.ReadLine(line)) {
+        // Every tag starts with '<': most lines of a list are tagged, but
+        // untagged ones can be passed over at once.
+        if (line.find('<') == std::string::npos)
+            continue;
+        GetTagValue(line, v.name, "<NAME>");
+        GetTagValue(line, v.url, "<URL>");
+        if (Holds(line, "<OPTION>"))
+            TakeOptionLine(line, v);
+        if (Holds(line, "<TIME>")) {
+            GetRestOfLine(line, v.date);
+            if (Holds(v.date, "no date"))
+                v.date.clear();
+        }
+        if (Holds(line, "<SIZE>")) {
+            GetRestOfLine(line, v.size);
+            if (Holds(v.size, "no size"))
+                v.size.clear();
+        }
+        if (Holds(line, "<COMMENT>")) {
+            GetRestOfLine(line, v.comment);
+            if (!importOptions.importDate)
+                v.date.clear();
+            if (!importOptions.importSize)
+                v.size.clear();
+            if (!importOptions.importProxy)
+                v.proxy.clear();
+            if (!importOptions.importMeta)
+                v.meta.clear();
+            if (!importOptions.importComment)
+                v.comment.clear();
+            RewriteFileUrl(v.url);
+            FormatRecord(v, record);
+            dat.Write(record);
+            if (!dat.Ok())
+                break;
+        }
+    }
+
+    // A read error must not pass for the end of the list, nor a lost write
+    // (a full disk) for a saved file.
+    if (list.HadError()) {
+        ShowCannotOpen(listPath);
+        return 0;
+    }
+    if (!dat.Close()) {
+        ShowCannotSave(datPath);
+        return 0;
+    }
+    return 1;
+}

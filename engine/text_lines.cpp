@@ -1,0 +1,150 @@
+#include "text_lines.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr size_t kBufferBytes = 64 * 1024;
+constexpr char kEndOfFileByte = 0x1A;
+
+// Bytes that stop the fast copy of a piece: line feed, carriage return,
+// end-of-file mark and NUL.
+struct StopBytes {
+    bool table[256] = {};
+    StopBytes()
+    {
+        table[static_cast<unsigned char>('\n')] = true;
+        table[static_cast<unsigned char>('\r')] = true;
+        table[static_cast<unsigned char>(kEndOfFileByte)] = true;
+        table[0] = true;
+    }
+};
+const StopBytes stopBytes;
+
+}  // namespace
+
+bool TextLineReader::Open(const std::string& path)
+{
+    file_ = OpenFile(path, "rb");
+    buffer_.resize(kBufferBytes);
+    pos_ = end_ = 0;
+    atEnd_ = error_ = false;
+    return file_ != nullptr;
+}
+
+// Makes at least `wanted` unread bytes available unless the file ends first.
+// Returns whether at least one unread byte is available.
+bool TextLineReader::Fill(size_t wanted)
+{
+    if (end_ - pos_ >= wanted)
+        return true;
+    if (!atEnd_ && file_) {
+        std::memmove(buffer_.data(), buffer_.data() + pos_, end_ - pos_);
+        end_ -= pos_;
+        pos_ = 0;
+        while (end_ < wanted && !atEnd_) {
+            size_t got = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, file_.get());
+            end_ += got;
+            if (got == 0) {
+                atEnd_ = true;
+                error_ = std::ferror(file_.get()) != 0;
+            }
+        }
+    }
+    return end_ > pos_;
+}
+
+bool TextLineReader::ReadLine(std::string& text)
+{
+    text.clear();
+    size_t pieceBytes = 0;
+    bool textEnded = false;  // a NUL byte ends the text, not the piece
+    while (pieceBytes < kMaxPieceBytes) {
+        if (!Fill(1))
+            break;
+        // Copy the run of ordinary bytes in one go.
+        size_t limit = std::min(end_, pos_ + (kMaxPieceBytes - pieceBytes));
+        size_t run = pos_;
+        while (run < limit && !stopBytes.table[static_cast<unsigned char>(buffer_[run])])
+            ++run;
+        if (run > pos_) {
+            if (!textEnded)
+                text.append(buffer_.data() + pos_, run - pos_);
+            pieceBytes += run - pos_;
+            pos_ = run;
+            continue;
+        }
+        char c = buffer_[pos_];
+        if (c == kEndOfFileByte) {
+            // Nothing at or after this byte is ever read.
+            atEnd_ = true;
+            pos_ = end_;
+            break;
+        }
+        if (c == '\r' && Fill(2) && end_ - pos_ >= 2 && buffer_[pos_ + 1] == '\n') {
+            ++pos_;  // CR LF reads as LF
+            continue;
+        }
+        ++pos_;
+        ++pieceBytes;
+        if (c == '\0')
+            textEnded = true;
+        if (!textEnded)
+            text.push_back(c);
+        if (c == '\n')
+            break;
+    }
+    return pieceBytes > 0;
+}
+
+TextLineWriter::~TextLineWriter()
+{
+    Close();
+}
+
+bool TextLineWriter::Open(const std::string& path)
+{
+    file_ = OpenFile(path, "wb");
+    buffer_.resize(kBufferBytes);
+    used_ = 0;
+    ok_ = true;
+    return file_ != nullptr;
+}
+
+void TextLineWriter::Flush()
+{
+    if (used_ > 0 && file_ && std::fwrite(buffer_.data(), 1, used_, file_.get()) != used_)
+        ok_ = false;
+    used_ = 0;
+}
+
+void TextLineWriter::Write(std::string_view text)
+{
+    while (!text.empty()) {
+        // Room for the worst case of one byte becoming two.
+        if (buffer_.size() - used_ < 2)
+            Flush();
+        size_t room = buffer_.size() - used_ - 1;
+        size_t take = std::min(room, text.size());
+        const char* lineFeed = static_cast<const char*>(std::memchr(text.data(), '\n', take));
+        size_t plain = lineFeed ? static_cast<size_t>(lineFeed - text.data()) : take;
+        std::memcpy(buffer_.data() + used_, text.data(), plain);
+        used_ += plain;
+        text.remove_prefix(plain);
+        if (lineFeed) {
+            buffer_[used_++] = '\r';
+            buffer_[used_++] = '\n';
+            text.remove_prefix(1);
+        }
+    }
+}
+
+bool TextLineWriter::Close()
+{
+    if (!file_)
+        return ok_;
+    Flush();
+    if (std::fclose(file_.release()) != 0)
+        ok_ = false;
+    return ok_;
+}
