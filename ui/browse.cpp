@@ -5,6 +5,7 @@
 #include <shlobj.h>
 
 #include <array>
+#include <cstddef>
 #include <cstring>
 
 namespace {
@@ -16,6 +17,10 @@ constexpr int kFileNameBufferSize = 255;
 // Nothing reads the title buffer; the dialog just needs somewhere to put it.
 char fileNameBuffer[kFileNameBufferSize];
 char fileTitleBuffer[kFileNameBufferSize];
+
+// The record's first layout is 76 bytes on 32-bit Windows.
+static_assert(sizeof(void*) != 4 ||
+              offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR) == 76);
 
 constexpr char kFolderPickerTitle[] = "フォルダを選択してください";
 
