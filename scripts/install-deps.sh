@@ -9,7 +9,7 @@ packages=(
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
   wine64 xvfb xauth x11-utils locales fonts-ipafont-gothic imagemagick
-  gnuplot-nox zip python3
+  gnuplot-nox zip python3 xdotool
 )
 
 missing=()
