@@ -21,12 +21,23 @@ struct StopBytes {
 };
 const StopBytes stopBytes;
 
+// Our own buffer does the buffering: the file's second buffer would only add
+// a copy and split large reads and writes. The buffer is not zero-filled; a
+// list of a few lines must not pay for clearing 64 KiB.
+void UseOwnBuffer(FileHandle& file, std::unique_ptr<char[]>& buffer)
+{
+    if (file)
+        std::setvbuf(file.get(), nullptr, _IONBF, 0);
+    if (!buffer)
+        buffer.reset(new char[kBufferBytes]);
+}
+
 }  // namespace
 
 bool TextLineReader::Open(const std::string& path)
 {
     file_ = OpenFile(path, "rb");
-    buffer_.resize(kBufferBytes);
+    UseOwnBuffer(file_, buffer_);
     pos_ = end_ = 0;
     atEnd_ = error_ = false;
     return file_ != nullptr;
@@ -39,11 +50,11 @@ bool TextLineReader::Fill(size_t wanted)
     if (end_ - pos_ >= wanted)
         return true;
     if (!atEnd_ && file_) {
-        std::memmove(buffer_.data(), buffer_.data() + pos_, end_ - pos_);
+        std::memmove(buffer_.get(), buffer_.get() + pos_, end_ - pos_);
         end_ -= pos_;
         pos_ = 0;
         while (end_ < wanted && !atEnd_) {
-            size_t got = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, file_.get());
+            size_t got = std::fread(buffer_.get() + end_, 1, kBufferBytes - end_, file_.get());
             end_ += got;
             if (got == 0) {
                 atEnd_ = true;
@@ -69,7 +80,7 @@ bool TextLineReader::ReadLine(std::string& text)
             ++run;
         if (run > pos_) {
             if (!textEnded)
-                text.append(buffer_.data() + pos_, run - pos_);
+                text.append(buffer_.get() + pos_, run - pos_);
             pieceBytes += run - pos_;
             pos_ = run;
             continue;
@@ -105,7 +116,7 @@ TextLineWriter::~TextLineWriter()
 bool TextLineWriter::Open(const std::string& path)
 {
     file_ = OpenFile(path, "wb");
-    buffer_.resize(kBufferBytes);
+    UseOwnBuffer(file_, buffer_);
     used_ = 0;
     ok_ = true;
     return file_ != nullptr;
@@ -113,7 +124,7 @@ bool TextLineWriter::Open(const std::string& path)
 
 void TextLineWriter::Flush()
 {
-    if (used_ > 0 && file_ && std::fwrite(buffer_.data(), 1, used_, file_.get()) != used_)
+    if (used_ > 0 && file_ && std::fwrite(buffer_.get(), 1, used_, file_.get()) != used_)
         ok_ = false;
     used_ = 0;
 }
@@ -122,13 +133,13 @@ void TextLineWriter::Write(std::string_view text)
 {
     while (!text.empty()) {
         // Room for the worst case of one byte becoming two.
-        if (buffer_.size() - used_ < 2)
+        if (kBufferBytes - used_ < 2)
             Flush();
-        size_t room = buffer_.size() - used_ - 1;
+        size_t room = kBufferBytes - used_ - 1;
         size_t take = std::min(room, text.size());
         const char* lineFeed = static_cast<const char*>(std::memchr(text.data(), '\n', take));
         size_t plain = lineFeed ? static_cast<size_t>(lineFeed - text.data()) : take;
-        std::memcpy(buffer_.data() + used_, text.data(), plain);
+        std::memcpy(buffer_.get() + used_, text.data(), plain);
         used_ += plain;
         text.remove_prefix(plain);
         if (lineFeed) {

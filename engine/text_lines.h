@@ -5,8 +5,8 @@
 #include "file_system.h"
 
 #include <string>
+#include <memory>
 #include <string_view>
-#include <vector>
 
 // The longest piece one read returns (a read buffer of 255 bytes).
 constexpr size_t kMaxPieceBytes = 254;
@@ -27,7 +27,7 @@ private:
     bool Fill(size_t wanted);
 
     FileHandle file_;
-    std::vector<char> buffer_;
+    std::unique_ptr<char[]> buffer_;
     size_t pos_ = 0;
     size_t end_ = 0;
     bool atEnd_ = false;   // no more bytes: end of file, 0x1A or an error
@@ -50,7 +50,7 @@ private:
     void Flush();
 
     FileHandle file_;
-    std::vector<char> buffer_;
+    std::unique_ptr<char[]> buffer_;
     size_t used_ = 0;
     bool ok_ = true;
 };
