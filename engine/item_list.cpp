@@ -52,6 +52,39 @@ void BuildProxySetting(std::string_view proxy, std::string& setting)
     setting.append(";;0;;;;");
 }
 
+// The tag value rule, for a line known to hold the tag.
+void TakeTagValue(std::string_view line, std::string& value)
+{
+    std::string_view rest = line.substr(line.find('>') + 1);
+    if (rest.find('*') != std::string_view::npos)
+        rest.remove_prefix(1);
+    if (!rest.empty())
+        rest.remove_suffix(1);
+    value.assign(rest);
+}
+
+// The tags a line holds. Every tag starts with '<', so one pass over the
+// line's '<' bytes finds them all, wherever they stand.
+struct LineTags {
+    bool name = false, url = false, option = false, time = false, size = false, comment = false;
+};
+
+LineTags FindTags(std::string_view line)
+{
+    LineTags tags;
+    for (size_t at = line.find('<'); at != std::string_view::npos; at = line.find('<', at + 1)) {
+        std::string_view from = line.substr(at);
+        auto startsWith = [from](std::string_view tag) { return from.substr(0, tag.size()) == tag; };
+        tags.name = tags.name || startsWith("<NAME>");
+        tags.url = tags.url || startsWith("<URL>");
+        tags.option = tags.option || startsWith("<OPTION>");
+        tags.time = tags.time || startsWith("<TIME>");
+        tags.size = tags.size || startsWith("<SIZE>");
+        tags.comment = tags.comment || startsWith("<COMMENT>");
+    }
+    return tags;
+}
+
 struct CurrentValues {
     std::string name, url, size, date, brows, meta, proxy, comment;
     // Scratch for the option line's parts.
@@ -115,14 +148,8 @@ void ShowCannotOpen(const std::string& listPath)
 
 void GetTagValue(std::string_view line, std::string& value, std::string_view tag)
 {
-    if (!Holds(line, tag))
-        return;
-    std::string_view rest = line.substr(line.find('>') + 1);
-    if (rest.find('*') != std::string_view::npos)
-        rest.remove_prefix(1);
-    if (!rest.empty())
-        rest.remove_suffix(1);
-    value.assign(rest);
+    if (Holds(line, tag))
+        TakeTagValue(line, value);
 }
 
 void GetOptionValue(std::string_view line, std::string& value, std::string_view key)
@@ -153,25 +180,24 @@ int ConvertItemList(const std::string& listPath, const std::string& folderPath)
     std::string line;
     std::string record;
     while (list.ReadLine(line)) {
-        // Every tag starts with '<': most lines of a list are tagged, but
-        // untagged ones can be passed over at once.
-        if (line.find('<') == std::string::npos)
-            continue;
-        GetTagValue(line, v.name, "<NAME>");
-        GetTagValue(line, v.url, "<URL>");
-        if (Holds(line, "<OPTION>"))
+        const LineTags tags = FindTags(line);
+        if (tags.name)
+            TakeTagValue(line, v.name);
+        if (tags.url)
+            TakeTagValue(line, v.url);
+        if (tags.option)
             TakeOptionLine(line, v);
-        if (Holds(line, "<TIME>")) {
+        if (tags.time) {
             GetRestOfLine(line, v.date);
             if (Holds(v.date, "no date"))
                 v.date.clear();
         }
-        if (Holds(line, "<SIZE>")) {
+        if (tags.size) {
             GetRestOfLine(line, v.size);
             if (Holds(v.size, "no size"))
                 v.size.clear();
         }
-        if (Holds(line, "<COMMENT>")) {
+        if (tags.comment) {
             GetRestOfLine(line, v.comment);
             if (!importOptions.importDate)
                 v.date.clear();
