@@ -1,0 +1,169 @@
+// The options dialog: what it shows, what OK, Cancel, a close request,
+// Escape and Enter do, and what the next import writes.
+#include "options_cases.h"
+
+#include "case_support.h"
+#include "file_helpers.h"
+#include "program_texts.h"
+#include "test_runner.h"
+
+#include "resource.h"
+
+namespace {
+
+// Box states in screen order: date, size, META, proxy, comment.
+constexpr char kNone[] = "00000";
+constexpr char kDateAndComment[] = "10001";
+constexpr char kOthers[] = "01110";
+constexpr char kAll[] = "11111";
+
+// An item list of two items: the first sets every value, the second only
+// some, so it carries the others over; it uses the '*' rule, "no size" and
+// the file:// rewrite.
+constexpr char kTwoItemList[] =
+    "<NAME>Top page\r\n"
+    "<URL>a/top.html\r\n"
+    "<OPTION>Brows=0 META=USE mTYPE=x mNAME=y mCONTENT=z Proxy=p;q:8080\r\n"
+    "<TIME>2000/01/22 06:24\r\n"
+    "<SIZE>1234\r\n"
+    "<COMMENT>first item\r\n"
+    "<NAME>*Local\r\n"
+    "<URL>file://C:/doc/a.html\r\n"
+    "<SIZE>no size\r\n"
+    "<COMMENT>\r\n";
+
+// Its Item.dat with all five options ticked: twelve fields per record.
+constexpr char kTwoItemsAllOptions[] =
+    "Top page\ta/top.html\t1234\t2000/01/22 06:24\t\t\t\t\t0\t0;;0;;0;;0;;1;;x;;y;;z\t0;;1;;p;;q:8080;;0;;;;\tfirst item\r\n"
+    "Local\tFile:///C:/doc/a.html\t\t2000/01/22 06:24\t\t\t\t\t0\t0;;0;;0;;0;;1;;x;;y;;z\t0;;1;;p;;q:8080;;0;;;;\t\r\n";
+
+// Imports the example collection (root items included) and compares the
+// written tree with examples\expected\<variant>.
+void ImportCollectionAndCompare(const RunningApp& app, const char* variant)
+{
+    const std::string collection = CopyExampleCollection();
+    const std::string dest = CaseFolder("dest");
+    if (collection.empty() || !ImportAndAnswer(app, JoinPath(collection, kExampleTreeFile), dest, IDOK))
+        return;
+    const std::string differences = CompareTrees(dest, ExpectedTree(variant));
+    CHECK(differences.empty(), std::string("the written tree matches expected\\") + variant + ":\n" + differences);
+}
+
+// Opens the dialog, checks what it shows, sets the boxes and ends it with
+// the given button (0: a close request).
+bool ChangeOptions(const RunningApp& app, const std::string& shown, const std::string& wanted, int buttonId)
+{
+    HWND options = OpenOptions(app);
+    if (!options)
+        return false;
+    bool ok = CHECK_TEXT(ReadOptionStates(options), shown, "check boxes when the dialog opens");
+    ok = CHECK(SetOptionStates(options, wanted), "tick the boxes " + wanted) && ok;
+    return CHECK(EndOptions(options, buttonId), "the options dialog closes") && ok;
+}
+
+void FirstOpeningThenDateAndComment()
+{
+    RunningApp app;
+    if (!StartApp(app))
+        return;
+    REQUIRE(ChangeOptions(app, kNone, kDateAndComment, IDC_OPT_OK), "date and comment ticked, OK");
+    CHECK_TEXT(StatusText(app), kVersionText, "the main window is unchanged");
+    REQUIRE(ChangeOptions(app, kDateAndComment, kDateAndComment, IDC_CLOSE), "reopened");
+    ImportCollectionAndCompare(app, "date-and-comment");
+    CloseAndCheckExit(app);
+}
+
+// Cancel and a close request both keep the states from before.
+void CancelAndCloseKeepTheOldStates()
+{
+    RunningApp app;
+    if (!StartApp(app))
+        return;
+    REQUIRE(ChangeOptions(app, kNone, kDateAndComment, IDC_OPT_OK), "date and comment ticked, OK");
+    REQUIRE(ChangeOptions(app, kDateAndComment, kOthers, IDC_CLOSE), "boxes changed, Cancel");
+    REQUIRE(ChangeOptions(app, kDateAndComment, kOthers, 0), "boxes changed, close request");
+    REQUIRE(ChangeOptions(app, kDateAndComment, kDateAndComment, IDC_CLOSE), "reopened");
+    ImportCollectionAndCompare(app, "date-and-comment");
+    CloseAndCheckExit(app);
+}
+
+// Escape sends IDCANCEL, which the dialog does not handle: it stays open.
+void EscapeLeavesTheDialogOpen()
+{
+    RunningApp app;
+    if (!StartApp(app))
+        return;
+    HWND options = OpenOptions(app);
+    REQUIRE(options, "options dialog");
+    REQUIRE(SetOptionStates(options, "10000"), "tick the date box");
+    // Clicking the date box left the focus on it.
+    CHECK(PostKey(GetDlgItem(options, IDC_OPT_DATE), VK_ESCAPE), "press Escape");
+    CHECK(PostCommand(options, IDCANCEL), "send IDCANCEL");
+    REQUIRE(WaitForPostedMessages(GetDlgItem(options, IDC_OPT_OK)), "the dialog handled the keys");
+    CHECK(IsWindow(options) && IsWindowVisible(options), "the dialog is still open");
+    CHECK_TEXT(ReadOptionStates(options), "10000", "the boxes are unchanged");
+    REQUIRE(EndOptions(options, IDC_CLOSE), "Cancel closes the dialog");
+    REQUIRE(ChangeOptions(app, kNone, kNone, IDC_CLOSE), "nothing was stored");
+    CloseAndCheckExit(app);
+}
+
+// Enter presses the default button, OK, from a check box and from OK itself.
+void EnterActsAsOk()
+{
+    RunningApp app;
+    if (!StartApp(app))
+        return;
+    HWND options = OpenOptions(app);
+    REQUIRE(options, "options dialog");
+    REQUIRE(SetOptionStates(options, "00101"), "tick META and comment");
+    CHECK(FocusControl(options, IDC_OPT_COMMENT), "focus the comment box");
+    CHECK(PostKey(GetDlgItem(options, IDC_OPT_COMMENT), VK_RETURN), "press Enter on a check box");
+    REQUIRE(WaitUntil([&] { return !IsWindow(options); }), "Enter closes the dialog");
+
+    options = OpenOptions(app);
+    REQUIRE(options, "options dialog reopened");
+    CHECK_TEXT(ReadOptionStates(options), "00101", "the states were stored");
+    REQUIRE(SetOptionStates(options, "01000"), "tick only size");
+    CHECK(FocusControl(options, IDC_OPT_OK), "focus OK");
+    CHECK(PostKey(GetDlgItem(options, IDC_OPT_OK), VK_RETURN), "press Enter on OK");
+    REQUIRE(WaitUntil([&] { return !IsWindow(options); }), "Enter closes the dialog");
+    REQUIRE(ChangeOptions(app, "01000", "01000", IDC_CLOSE), "the states were stored");
+    CloseAndCheckExit(app);
+}
+
+// All five ticked: both records with all twelve fields; then the whole
+// example collection.
+void AllFiveOptions()
+{
+    const std::string source = CaseFolder("source");
+    REQUIRE(WriteBytes(JoinPath(source, "list.wtr"), " Sample\r\n") &&
+                WriteBytes(JoinPath(source, "Sample.wls"), kTwoItemList) &&
+                WriteBytes(JoinPath(source, "Internet.WLS"), kTwoItemList),
+            "write the two-item collection");
+    const std::string dest = CaseFolder("dest");
+    RunningApp app;
+    if (!StartApp(app))
+        return;
+    REQUIRE(ChangeOptions(app, kNone, kAll, IDC_OPT_OK), "all five ticked, OK");
+    if (ImportAndAnswer(app, JoinPath(source, "list.wtr"), dest, IDOK)) {
+        std::string written;
+        CHECK(ReadBytes(JoinPath(dest, "Sample\\Item.dat"), written), "Sample\\Item.dat written");
+        CHECK_TEXT(written, kTwoItemsAllOptions, "Sample\\Item.dat");
+        CHECK(ReadBytes(JoinPath(dest, "Item.dat"), written), "root Item.dat written");
+        CHECK_TEXT(written, kTwoItemsAllOptions, "root Item.dat");
+    }
+    ImportCollectionAndCompare(app, "all-options");
+    CloseAndCheckExit(app);
+}
+
+}  // namespace
+
+void AddOptionsCases(std::vector<DriverCase>& cases)
+{
+    cases.push_back({"options: first opening unticked; date and comment reach the import",
+                     FirstOpeningThenDateAndComment});
+    cases.push_back({"options: Cancel and a close request keep the old states", CancelAndCloseKeepTheOldStates});
+    cases.push_back({"options: Escape leaves the dialog open", EscapeLeavesTheDialogOpen});
+    cases.push_back({"options: Enter acts as OK", EnterActsAsOk});
+    cases.push_back({"options: all five give every field", AllFiveOptions});
+}
