@@ -61,22 +61,21 @@ bool ExpectMessageBox(const RunningApp& app, const ExpectedBox& expected, Messag
 {
     if (!CHECK(WaitForMessageBox(app.ProcessId(), box), "a message box \"" + expected.text + "\" appears"))
         return false;
-    bool ok = CHECK_TEXT(box.caption, expected.caption, "caption of the box");
-    ok = CHECK_TEXT(box.text, expected.text, "text of the box") && ok;
-    ok = CHECK(box.owner == (expected.ownedByMain ? app.Main() : nullptr),
-               expected.ownedByMain ? "the box is owned by the main window" : "the box has no owner") && ok;
-    ok = CHECK_TEXT(ButtonList(box.buttons), ButtonList(expected.buttons), "buttons of the box") && ok;
-    ok = CHECK(box.hasIcon == expected.icon, expected.icon ? "the box shows an icon" : "the box shows no icon") && ok;
-    return ok;
+    // A box that differs is still answered, so the case goes on as a user would.
+    CHECK_TEXT(box.caption, expected.caption, "caption of the box");
+    CHECK_TEXT(box.text, expected.text, "text of the box");
+    CHECK(box.owner == (expected.ownedByMain ? app.Main() : nullptr),
+          expected.ownedByMain ? "the box is owned by the main window" : "the box has no owner");
+    CHECK_TEXT(ButtonList(box.buttons), ButtonList(expected.buttons), "buttons of the box");
+    CHECK(box.hasIcon == expected.icon, expected.icon ? "the box shows an icon" : "the box shows no icon");
+    return true;
 }
 
 bool ExpectAndAnswer(const RunningApp& app, const ExpectedBox& expected, int buttonId)
 {
     MessageBoxInfo box;
-    bool ok = ExpectMessageBox(app, expected, box);
-    if (box.window)
-        ok = CHECK(AnswerMessageBox(box, buttonId), "the box closes when its button is pressed") && ok;
-    return ok && box.window;
+    return ExpectMessageBox(app, expected, box) &&
+           CHECK(AnswerMessageBox(box, buttonId), "the box closes when its button is pressed");
 }
 
 ExpectedBox RootQuestionBox()

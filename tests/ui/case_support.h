@@ -31,7 +31,7 @@ std::string ExpectedTree(const std::string& variant);
 bool StartApp(RunningApp& app);
 
 // Waits for the next message box and checks its caption, text, owner
-// (the main window, or none), buttons and icon.
+// (the main window, or none), buttons and icon. False only when no box came.
 struct ExpectedBox {
     std::string caption;
     std::string text;

@@ -64,8 +64,10 @@ MessageBoxInfo ReadMessageBox(HWND window)
         if (lstrcmpiA(cls.c_str(), "Static") == 0) {
             if (ControlId(child) == kBoxTextId)
                 box.text = ReadText(child);
-            else if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && IsWindowVisible(child))
-                box.hasIcon = true;
+            else if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && IsWindowVisible(child)) {
+                DWORD_PTR icon = 0;
+                box.hasIcon = SendBounded(child, STM_GETICON, 0, 0, &icon) && icon != 0;
+            }
         } else if (lstrcmpiA(cls.c_str(), "Button") == 0 && IsWindowVisible(child)) {
             box.buttons.push_back(ControlId(child));
         }
