@@ -5,16 +5,16 @@
 //       generates a collection of each size in DIR and measures it; the
 //       --one-list sizes put every item into one folder's list
 //   ruzoziv_bench --tree TREE --dest DIR [--runs N]
-//       measures an existing collection; DIR/engine and DIR/floor are
-//       emptied and written by each run
+//       measures an existing collection; DIR is emptied, then each run
+//       writes into a folder of its own in it (DIR/engine-0, DIR/floor-0, ...)
 //   ruzoziv_bench --generate DIR --items N [--seed N] [--one-list]
 //       only writes a collection
 //
 // Each measurement runs in a child process of its own (this program again,
 // with --child), so that its peak resident memory is its own and not the
 // parent's or another run's. The import and the copy run alternately on the
-// same warm input, each into an emptied folder after a sync; the medians are
-// reported.
+// same warm input, each into a new folder after a sync; the medians are
+// reported. DIR (the work folder) is emptied first and removed at the end.
 #include "bench_host.h"
 #include "collection_generator.h"
 #include "floor_copy.h"
@@ -78,12 +78,14 @@ struct Measurement {
     bool ok = false;
 };
 
-// An empty destination, with everything earlier written out to disk, so that
-// no run pays for the write-back of another.
+// A new, empty destination, with everything written before it out on disk,
+// so that no run pays for another's write-back. Nothing is deleted between
+// runs: on some file systems (ext4 without a journal) creating files right
+// after deleting many is several times slower, which would time the deletion
+// instead of the import.
 void PrepareDestination(const std::string& dest)
 {
     std::error_code ignored;
-    fs::remove_all(dest, ignored);
     fs::create_directories(dest, ignored);
     sync();
 }
@@ -139,7 +141,8 @@ struct Row {
     bool ok = true;
 };
 
-// Import and copy, alternately, `runs` times each.
+// Import and copy, alternately, `runs` times each, each run into a folder of
+// its own below outFolder.
 Row MeasureCollection(const std::string& tree, const std::string& outFolder, int runs)
 {
     Row row;
@@ -147,8 +150,8 @@ Row MeasureCollection(const std::string& tree, const std::string& outFolder, int
     for (int run = 0; run < runs; ++run) {
         for (int turn = 0; turn < 2; ++turn) {
             bool engineTurn = (run + turn) % 2 == 0;
-            Measurement m = engineTurn ? Measure("engine", tree, outFolder + "/engine")
-                                       : Measure("floor", tree, outFolder + "/floor");
+            const std::string dest = outFolder + (engineTurn ? "/engine-" : "/floor-") + std::to_string(run);
+            Measurement m = Measure(engineTurn ? "engine" : "floor", tree, dest);
             if (!m.ok) {
                 std::fprintf(stderr, "%s run failed on %s\n", engineTurn ? "import" : "copy", tree.c_str());
                 row.ok = false;
@@ -280,9 +283,11 @@ int main(int argc, char** argv)
         }
         tree = fs::absolute(tree).string();
         const std::string out = fs::absolute(dest).string();
+        std::error_code ignored;
+        fs::remove_all(out, ignored);
         Row row = MeasureCollection(tree, out, runs);
         row.shape = "given";
-        std::vector<CopyStep> steps = PlanCopy(EnginePath(tree), EnginePath(out + "/floor"));
+        std::vector<CopyStep> steps = PlanCopy(EnginePath(tree), EnginePath(out + "/floor-0"));
         row.folders = static_cast<long>(steps.size()) - 1;
         for (const CopyStep& step : steps) {
             std::error_code missing;
@@ -290,7 +295,7 @@ int main(int argc, char** argv)
             if (!missing)
                 row.inputMiB += bytes / (1024.0 * 1024.0);
         }
-        row.items = CountRecords(out + "/engine");
+        row.items = CountRecords(out + "/engine-0");
         PrintRow(stdout, row);
         return row.ok ? 0 : 1;
     }
@@ -305,29 +310,28 @@ int main(int argc, char** argv)
     for (long n : oneListSizes)
         cases.push_back({n, true});
 
+    std::error_code ignored;
+    fs::remove_all(work, ignored);
     fs::create_directories(work);
     work = fs::absolute(work).string();
     for (const Case& c : cases) {
-        const std::string input = work + "/input";
-        std::error_code ignored;
-        fs::remove_all(input, ignored);
+        const std::string caseFolder = work + "/" + (c.oneList ? "one-list-" : "tree-") + std::to_string(c.items);
+        const std::string input = caseFolder + "/input";
         fs::create_directories(input);
         GeneratedCollection made = GenerateCollection(input, CollectionSpec{seed, c.items, c.oneList});
         if (made.treePath.empty()) {
             std::fprintf(stderr, "cannot write the collection into %s\n", input.c_str());
             return 1;
         }
-        Row row = MeasureCollection(made.treePath, work + "/output", runs);
+        Row row = MeasureCollection(made.treePath, caseFolder, runs);
         row.shape = c.oneList ? "one list" : "tree";
         row.items = made.items;
         row.folders = made.treeLines;
         row.inputMiB = made.bytes / (1024.0 * 1024.0);
         PrintRow(stdout, row);
         rows.push_back(row);
-        fs::remove_all(work + "/output", ignored);
     }
-    std::error_code ignored;
-    fs::remove_all(work + "/input", ignored);
+    fs::remove_all(work, ignored);
 
     bool ok = std::all_of(rows.begin(), rows.end(), [](const Row& r) { return r.ok; });
     if (!tablePath.empty()) {
