@@ -32,7 +32,21 @@ constexpr char kTwoItemList[] =
     "<SIZE>no size\r\n"
     "<COMMENT>\r\n";
 
-// Its Item.dat with all five options ticked: twelve fields per record.
+// Its Item.dat for the given box states (date, size, META, proxy, comment):
+// twelve fields per record, the optional ones empty where their box is not
+// ticked.
+std::string TwoItemsItemDat(const std::string& states)
+{
+    auto field = [&](int box, const char* value) { return states[static_cast<size_t>(box)] == '1' ? value : ""; };
+    const char* meta = "0;;0;;0;;0;;1;;x;;y;;z";
+    const char* proxy = "0;;1;;p;;q:8080;;0;;;;";
+    return std::string("Top page\ta/top.html\t") + field(1, "1234") + "\t" + field(0, "2000/01/22 06:24") +
+           "\t\t\t\t\t0\t" + field(2, meta) + "\t" + field(3, proxy) + "\t" + field(4, "first item") + "\r\n" +
+           "Local\tFile:///C:/doc/a.html\t\t" + field(0, "2000/01/22 06:24") + "\t\t\t\t\t0\t" + field(2, meta) +
+           "\t" + field(3, proxy) + "\t\r\n";
+}
+
+// With all five ticked, the records written out in full.
 constexpr char kTwoItemsAllOptions[] =
     "Top page\ta/top.html\t1234\t2000/01/22 06:24\t\t\t\t\t0\t0;;0;;0;;0;;1;;x;;y;;z\t0;;1;;p;;q:8080;;0;;;;\tfirst item\r\n"
     "Local\tFile:///C:/doc/a.html\t\t2000/01/22 06:24\t\t\t\t\t0\t0;;0;;0;;0;;1;;x;;y;;z\t0;;1;;p;;q:8080;;0;;;;\t\r\n";
@@ -131,26 +145,32 @@ void EnterActsAsOk()
     CloseAndCheckExit(app);
 }
 
-// All five ticked: both records with all twelve fields; then the whole
-// example collection.
-void AllFiveOptions()
+// Each box fills its own column of the next import: a few states in one run
+// (each OK writes all five flags), ending with all five ticked.
+void EachBoxFillsItsColumn()
 {
     const std::string source = CaseFolder("source");
     REQUIRE(WriteBytes(JoinPath(source, "list.wtr"), " Sample\r\n") &&
                 WriteBytes(JoinPath(source, "Sample.wls"), kTwoItemList) &&
                 WriteBytes(JoinPath(source, "Internet.WLS"), kTwoItemList),
             "write the two-item collection");
-    const std::string dest = CaseFolder("dest");
+    REQUIRE(TwoItemsItemDat(kAll) == kTwoItemsAllOptions, "the expected records agree");
     RunningApp app;
     if (!StartApp(app))
         return;
-    REQUIRE(ChangeOptions(app, kNone, kAll, IDC_OPT_OK), "all five ticked, OK");
-    if (ImportAndAnswer(app, JoinPath(source, "list.wtr"), dest, IDOK)) {
+    std::string shown = kNone;
+    for (const std::string states : {"01100", "00010", "10000", kAll}) {
+        const std::string label = "boxes " + states + ": ";
+        REQUIRE(ChangeOptions(app, shown, states, IDC_OPT_OK), label + "ticked, OK");
+        shown = states;
+        const std::string dest = CaseFolder("dest");
+        if (!ImportAndAnswer(app, JoinPath(source, "list.wtr"), dest, IDOK))
+            break;
         std::string written;
-        CHECK(ReadBytes(JoinPath(dest, "Sample\\Item.dat"), written), "Sample\\Item.dat written");
-        CHECK_TEXT(written, kTwoItemsAllOptions, "Sample\\Item.dat");
-        CHECK(ReadBytes(JoinPath(dest, "Item.dat"), written), "root Item.dat written");
-        CHECK_TEXT(written, kTwoItemsAllOptions, "root Item.dat");
+        CHECK(ReadBytes(JoinPath(dest, "Sample\\Item.dat"), written), label + "Sample\\Item.dat written");
+        CHECK_TEXT(written, TwoItemsItemDat(states), label + "Sample\\Item.dat");
+        CHECK(ReadBytes(JoinPath(dest, "Item.dat"), written), label + "root Item.dat written");
+        CHECK_TEXT(written, TwoItemsItemDat(states), label + "root Item.dat");
     }
     ImportCollectionAndCompare(app, "all-options");
     CloseAndCheckExit(app);
@@ -165,5 +185,5 @@ void AddOptionsCases(std::vector<DriverCase>& cases)
     cases.push_back({"options: Cancel and a close request keep the old states", CancelAndCloseKeepTheOldStates});
     cases.push_back({"options: Escape leaves the dialog open", EscapeLeavesTheDialogOpen});
     cases.push_back({"options: Enter acts as OK", EnterActsAsOk});
-    cases.push_back({"options: all five give every field", AllFiveOptions});
+    cases.push_back({"options: each box fills its own column; all five give every field", EachBoxFillsItsColumn});
 }
