@@ -85,9 +85,11 @@ std::string FormatProgress(int done, int total)
 {
     // The division comes first, as users have always seen it (29 of 100 lines
     // shows 28). A total that no longer matches the file shows at most 100.
+    // No lines done (or a count below zero) shows 0: a negative count would
+    // give a negative percentage, or one beyond the range of an int.
     int percent = 100;
     if (total > 0 && done < total)
-        percent = static_cast<int>(static_cast<double>(done) / total * 100.0);
+        percent = done <= 0 ? 0 : static_cast<int>(static_cast<double>(done) / total * 100.0);
     return kProgressPrefix + std::to_string(percent) + kProgressSuffix;
 }
 
