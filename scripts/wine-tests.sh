@@ -36,8 +36,14 @@ cleanup() {
         rm -rf "$work"
     fi
 }
+# The running step, so an interrupt can end it at once.
+step_pid=""
+on_signal() {
+    [ -n "$step_pid" ] && kill "$step_pid" 2>/dev/null
+    exit 130
+}
 trap cleanup EXIT
-trap 'exit 130' INT TERM
+trap on_signal INT TERM
 
 echo "== preparing a private Wine prefix (the first start takes a while)"
 wine_env_start "$work"
@@ -55,7 +61,11 @@ run_step() {
     shift 2
     echo
     echo "== $name"
-    timeout --kill-after=10 "$seconds" "$@" || status=$?
+    # In the background, so that the shell can take a signal while it waits.
+    timeout --kill-after=10 "$seconds" "$@" &
+    step_pid=$!
+    wait "$step_pid" || status=$?
+    step_pid=""
     if [ "$status" -eq 0 ]; then
         results+=("PASS  $name")
     else
