@@ -101,6 +101,30 @@ void CancelAndCloseKeepTheOldStates()
     CloseAndCheckExit(app);
 }
 
+// Alt+C chooses the menu command "詳細設定(&C)"; closing the dialog, by any
+// of its ways, changes nothing in the main window.
+void AltCOpensTheDialog()
+{
+    RunningApp app;
+    if (!StartApp(app))
+        return;
+    SetItemText(app.Main(), IDC_TREEFILE, "C:\\old\\tree.wtr");
+    REQUIRE(PostKey(app.Item(IDC_TREEFILE), 'C', true), "press Alt+C");
+    HWND options = nullptr;
+    WaitUntil([&] { return (options = FindDialogWithControl(app.ProcessId(), IDC_OPT_OK)) != nullptr; });
+    REQUIRE(options, "Alt+C opens the options dialog");
+    CHECK(GetWindow(options, GW_OWNER) == app.Main(), "owned by the main window");
+    CHECK_TEXT(ReadOptionStates(options), kNone, "all boxes unticked at the first opening");
+    REQUIRE(EndOptions(options, IDC_OPT_OK), "OK closes the dialog");
+    CHECK(WaitUntil([&] { return IsWindowEnabled(app.Main()); }), "the main window is enabled again");
+    CHECK_TEXT(ReadText(app.Main()), kVersionText, "caption unchanged");
+    CHECK_TEXT(StatusText(app), kVersionText, "status bar unchanged");
+    CHECK_TEXT(ReadText(app.Item(IDC_TREEFILE)), "C:\\old\\tree.wtr", "tree file field unchanged");
+    CHECK_TEXT(ReadText(app.Item(IDC_DESTFOLDER)), "", "destination field unchanged");
+    CHECK(MessageBoxes(app.ProcessId()).empty(), "no message box");
+    CloseAndCheckExit(app);
+}
+
 // Escape sends IDCANCEL, which the dialog does not handle: it stays open.
 void EscapeLeavesTheDialogOpen()
 {
@@ -183,6 +207,8 @@ void AddOptionsCases(std::vector<DriverCase>& cases)
     cases.push_back({"options: first opening unticked; date and comment reach the import",
                      FirstOpeningThenDateAndComment});
     cases.push_back({"options: Cancel and a close request keep the old states", CancelAndCloseKeepTheOldStates});
+    cases.push_back({"options: Alt+C opens the dialog; closing it changes nothing in the main window",
+                     AltCOpensTheDialog});
     cases.push_back({"options: Escape leaves the dialog open", EscapeLeavesTheDialogOpen});
     cases.push_back({"options: Enter acts as OK", EnterActsAsOk});
     cases.push_back({"options: each box fills its own column; all five give every field", EachBoxFillsItsColumn});
