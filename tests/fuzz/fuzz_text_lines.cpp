@@ -1,7 +1,8 @@
 // The text-line reader and writer on any bytes, against the plain model in
 // reference_lines.h. The first two bytes place the fuzzed bytes near the end
 // of the reader's 64 KiB buffer (after that many bytes of ordinary lines), so
-// that refills fall inside them; the rest is the file's own content.
+// that refills fall inside them, and choose whether the writer gets them
+// repeated past its own buffer; the rest is the file's own content.
 #include "fuzz_support.h"
 #include "reference_lines.h"
 #include "text_lines.h"
@@ -45,15 +46,16 @@ void CheckReader(const std::string& folder, std::string_view file)
 }
 
 // Writes the bytes in chunks whose sizes come from the bytes themselves,
-// repeated past the writer's 64 KiB buffer; every LF must come out as CR LF
-// and nothing else change.
-void CheckWriter(const std::string& folder, std::string_view bytes)
+// once or repeated past the writer's 64 KiB buffer; every LF must come out as
+// CR LF and nothing else change.
+void CheckWriter(const std::string& folder, std::string_view bytes, bool pastBuffer)
 {
     if (bytes.empty())
         return;
     std::string written, expected;
-    while (written.size() < 70 * 1024)
+    do
         written.append(bytes);
+    while (pastBuffer && written.size() < 70 * 1024);
     for (char c : written) {
         if (c == '\n')
             expected.push_back('\r');
@@ -88,6 +90,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     const std::string folder = ScratchFolder();
     CheckReader(folder, file);
-    CheckWriter(folder, bytes);
+    CheckWriter(folder, bytes, (data[1] & 0x80) != 0);
     return 0;
 }
