@@ -55,8 +55,9 @@ int RunChild(const std::string& what, const std::string& tree, const std::string
         importOptions = ImportOptions{1, 1, 1, 1, 1};
         auto start = std::chrono::steady_clock::now();
         // The import as the import command runs it, root items included.
+        const std::string rootList = GetParentFolder(treePath) + "\\Internet.WLS";
         ok = ImportTree(nullptr, treePath, destFolder) == 1 &&
-             ConvertItemList(GetParentFolder(treePath) + "\\Internet.WLS", destFolder) == 1;
+             (!fs::exists(NativePath(rootList)) || ConvertItemList(rootList, destFolder) == 1);
         seconds = Seconds(start);
         if (BoxesShown() > 0) {
             ok = false;
@@ -164,6 +165,21 @@ Row MeasureCollection(const std::string& tree, const std::string& outFolder, int
     row.engine = Median(engine);
     row.floor = Median(floor);
     return row;
+}
+
+// Whether folder is missing, or holds nothing but the run folders this program
+// writes (engine-N, floor-N), so that emptying it loses nothing of the user's.
+bool OnlyEarlierRuns(const std::string& folder)
+{
+    std::error_code error;
+    if (!fs::exists(folder, error))
+        return true;
+    for (const auto& entry : fs::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (!entry.is_directory() || (name.rfind("engine-", 0) != 0 && name.rfind("floor-", 0) != 0))
+            return false;
+    }
+    return !error;
 }
 
 // Records written by an import: the lines of every Item.dat below folder.
@@ -275,7 +291,6 @@ int main(int argc, char** argv)
     }
 
     std::vector<Row> rows;
-    PrintHeader(stdout);
     if (!tree.empty()) {
         if (dest.empty()) {
             Usage();
@@ -283,8 +298,13 @@ int main(int argc, char** argv)
         }
         tree = fs::absolute(tree).string();
         const std::string out = fs::absolute(dest).string();
+        if (!OnlyEarlierRuns(out)) {
+            std::fprintf(stderr, "%s holds other things than earlier runs; give an empty or new folder\n", out.c_str());
+            return 2;
+        }
         std::error_code ignored;
         fs::remove_all(out, ignored);
+        PrintHeader(stdout);
         Row row = MeasureCollection(tree, out, runs);
         row.shape = "given";
         std::vector<CopyStep> steps = PlanCopy(EnginePath(tree), EnginePath(out + "/floor-0"));
@@ -313,6 +333,7 @@ int main(int argc, char** argv)
     std::error_code ignored;
     fs::remove_all(work, ignored);
     fs::create_directories(work);
+    PrintHeader(stdout);
     work = fs::absolute(work).string();
     for (const Case& c : cases) {
         const std::string caseFolder = work + "/" + (c.oneList ? "one-list-" : "tree-") + std::to_string(c.items);

@@ -55,7 +55,10 @@ std::vector<CopyStep> PlanCopy(const std::string& treePath, const std::string& d
             folder.append("\\").append(levels[d]);
         steps.push_back(CopyStep{NativePath(folder), NativePath(listFolder + "\\" + name + ".wls"), true});
     }
-    steps.push_back(CopyStep{NativePath(destFolder), NativePath(listFolder + "\\Internet.WLS"), false});
+    // The root items, when the collection has them.
+    const std::string rootList = NativePath(listFolder + "\\Internet.WLS");
+    if (access(rootList.c_str(), F_OK) == 0)
+        steps.push_back(CopyStep{NativePath(destFolder), rootList, false});
     return steps;
 }
 

@@ -12,7 +12,8 @@ struct CopyStep {
 };
 
 // The folders and lists of a whole import (the tree file's lines, then
-// Internet.WLS into the destination), found the way the walk finds them.
+// Internet.WLS, when there is one, into the destination), found the way the
+// walk finds them.
 // treePath and destFolder are backslash paths, as the engine takes them.
 std::vector<CopyStep> PlanCopy(const std::string& treePath, const std::string& destFolder);
 
