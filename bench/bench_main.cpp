@@ -167,8 +167,9 @@ Row MeasureCollection(const std::string& tree, const std::string& outFolder, int
     return row;
 }
 
-// Whether folder is missing, or holds nothing but the run folders this program
-// writes (engine-N, floor-N), so that emptying it loses nothing of the user's.
+// Whether folder is missing, or holds nothing but folders this program
+// writes (engine-N and floor-N runs, tree-N and one-list-N collections), so
+// that emptying it loses nothing of the user's.
 bool OnlyEarlierRuns(const std::string& folder)
 {
     std::error_code error;
@@ -176,7 +177,10 @@ bool OnlyEarlierRuns(const std::string& folder)
         return true;
     for (const auto& entry : fs::directory_iterator(folder, error)) {
         const std::string name = entry.path().filename().string();
-        if (!entry.is_directory() || (name.rfind("engine-", 0) != 0 && name.rfind("floor-", 0) != 0))
+        bool ours = false;
+        for (const char* prefix : {"engine-", "floor-", "tree-", "one-list-"})
+            ours = ours || name.rfind(prefix, 0) == 0;
+        if (!entry.is_directory() || !ours)
             return false;
     }
     return !error;
@@ -330,6 +334,10 @@ int main(int argc, char** argv)
     for (long n : oneListSizes)
         cases.push_back({n, true});
 
+    if (!OnlyEarlierRuns(work)) {
+        std::fprintf(stderr, "%s holds other things than earlier runs; give an empty or new folder\n", work.c_str());
+        return 2;
+    }
     std::error_code ignored;
     fs::remove_all(work, ignored);
     fs::create_directories(work);
