@@ -193,7 +193,7 @@ int ConvertItemList(const std::string& listPath, const std::string& folderPath)
     }
 
     CurrentValues v;
-    std::string line;
+    std::string_view line;
     std::string record;
     while (list.ReadLine(line)) {
         const LineTags tags = FindTags(line);

@@ -94,45 +94,57 @@ bool TextLineReader::Fill(size_t wanted)
     return end_ > pos_;
 }
 
-bool TextLineReader::ReadLine(std::string& text)
+bool TextLineReader::ReadLine(std::string_view& text)
 {
-    text.clear();
-    size_t pieceBytes = 0;
-    bool textEnded = false;  // a NUL byte ends the text, not the piece
-    while (pieceBytes < kMaxPieceBytes) {
-        if (pos_ == end_ && !Fill(1))
+    text = {};
+    // The whole piece and the byte after it (to see an LF after a CR) lie in
+    // the buffer, unless the file ends first; the piece is then read in place.
+    if (end_ - pos_ <= kMaxPieceBytes && !Fill(kMaxPieceBytes + 1))
+        return false;
+    char* data = buffer_.get();
+    const size_t start = pos_;
+    const size_t limit = std::min(end_, start + kMaxPieceBytes);
+    size_t pieceEnd = limit;
+    size_t textEnd = limit;  // a NUL byte ends the text, not the piece
+    for (size_t at = start;; ++at) {
+        at = FindStopByte(data, at, limit);
+        if (at == limit) {
+            pos_ = limit;
             break;
-        // Copy the run of ordinary bytes in one go.
-        size_t limit = std::min(end_, pos_ + (kMaxPieceBytes - pieceBytes));
-        size_t run = FindStopByte(buffer_.get(), pos_, limit);
-        if (!textEnded)
-            text.append(buffer_.get() + pos_, run - pos_);
-        pieceBytes += run - pos_;
-        pos_ = run;
-        if (run == limit)
-            continue;  // the piece is full, or the buffer needs refilling
-
-        char c = buffer_[pos_];
+        }
+        const char c = data[at];
+        if (c == '\n') {
+            pieceEnd = at + 1;
+            pos_ = pieceEnd;
+            break;
+        }
+        if (c == '\r' && at + 1 < end_ && data[at + 1] == '\n') {
+            data[at] = '\n';  // CR LF reads as LF
+            pieceEnd = at + 1;
+            pos_ = at + 2;
+            break;
+        }
         if (c == kEndOfFileByte) {
             // Nothing at or after this byte is ever read.
+            pieceEnd = at;
             atEnd_ = true;
             pos_ = end_;
             break;
         }
-        if (c == '\r' && (end_ - pos_ >= 2 || Fill(2)) && end_ - pos_ >= 2 && buffer_[pos_ + 1] == '\n') {
-            ++pos_;  // CR LF reads as LF
-            c = '\n';
-        }
-        ++pos_;
-        ++pieceBytes;
-        if (c == '\0')
-            textEnded = true;
-        if (!textEnded)
-            text.push_back(c);
-        if (c == '\n')
-            break;
+        if (c == '\0' && textEnd == limit)
+            textEnd = at;
+        // A lone CR stays in the text.
     }
-    return pieceBytes > 0;
+    text = std::string_view(data + start, std::min(textEnd, pieceEnd) - start);
+    return pieceEnd > start;
+}
+
+bool TextLineReader::ReadLine(std::string& text)
+{
+    std::string_view piece;
+    bool read = ReadLine(piece);
+    text.assign(piece);
+    return read;
 }
 
 TextLineWriter::~TextLineWriter()

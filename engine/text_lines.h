@@ -21,6 +21,9 @@ public:
     // (the piece is still consumed whole). Returns false when nothing is left
     // or reading failed; HadError() tells the two apart.
     bool ReadLine(std::string& text);
+    // The same piece as a view into the reader's buffer, without a copy;
+    // valid until the next read.
+    bool ReadLine(std::string_view& text);
     bool HadError() const { return error_; }
 
 private:
