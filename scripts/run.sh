@@ -22,19 +22,17 @@ if [ -z "${DISPLAY:-}" ]; then
     echo "No X display: running on a new Xvfb at DISPLAY=$DISPLAY."
 fi
 echo "Preparing a private Wine prefix (the first start takes a little while)..."
-make_wine_prefix "$prefix"
+make_wine_prefix "$prefix/prefix"
 
-# Paths as the program sees them: Wine maps the Linux root to drive Z:.
-winpath() { printf 'Z:%s' "${1//\//\\}"; }
 destination=$(mktemp -d /tmp/ruzoziv-output.XXXXXX)
 tree_file=$(ls "$root"/examples/collection/*.wtr 2>/dev/null | head -n1 || true)
 
 echo
-echo "Example collection: $(winpath "$root/examples/collection")"
+echo "Example collection: $(wine_path "$root/examples/collection")"
 if [ -n "$tree_file" ]; then
-    echo "  tree file to enter: $(winpath "$tree_file")"
+    echo "  tree file to enter: $(wine_path "$tree_file")"
 fi
-echo "  a folder to import into: $(winpath "$destination")  (Linux: $destination)"
+echo "  a folder to import into: $(wine_path "$destination")  (Linux: $destination)"
 echo
 
 wine "$exe" &

@@ -19,7 +19,7 @@ cleanup() { stop_started; rm -rf "$prefix"; }
 trap cleanup EXIT
 
 start_xvfb
-make_wine_prefix "$prefix"
+make_wine_prefix "$prefix/prefix"
 
 shoot() {  # window id, output png
     local geometry

@@ -1,12 +1,15 @@
-# Helpers for running RUZOziv under Wine; sourced by run.sh and screenshots.sh.
+# Helpers for running Windows programs under Wine in a private environment;
+# sourced by run.sh, screenshots.sh and wine-tests.sh. Every wait is bounded.
 #
 #   start_xvfb            starts Xvfb on a free display; sets DISPLAY, XVFB_PID
 #   make_wine_prefix DIR  a fresh private Wine prefix in DIR, Japanese locale,
 #                         with the dialog font mapped to an installed one
-#   wait_for_window NAME  waits (bounded) until a window whose title matches
-#                         the regular expression NAME exists; prints its id
+#   map_wine_drive X DIR  makes DIR the drive X: (its root is X:\)
+#   wine_path PATH        the Windows form of an absolute Linux path (Z:\...)
+#   wait_for_window NAME  waits until a window whose title matches the regular
+#                         expression NAME exists; prints its id
 #   window_geometry ID    prints WxH+X+Y of the window, for cropping
-#   stop_started          ends the wineserver and Xvfb that we started
+#   stop_started          ends our wineserver and the Xvfb that we started
 
 # Japanese locale: Wine then uses the ANSI code page 932, as the program expects.
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
@@ -17,17 +20,17 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 XVFB_PID=""
 
 start_xvfb() {
-    local fd_file
+    local fd_file i
     fd_file=$(mktemp)
+    # Xvfb picks a free display itself and reports it on fd 3.
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
     XVFB_PID=$!
-    local i
     for i in $(seq 100); do
         [ -s "$fd_file" ] && break
         sleep 0.1
     done
     if [ ! -s "$fd_file" ]; then
-        echo "Xvfb did not start" >&2
+        echo "Xvfb did not start within 10 seconds" >&2
         rm -f "$fd_file"
         return 1
     fi
@@ -37,21 +40,37 @@ start_xvfb() {
 
 make_wine_prefix() {
     export WINEPREFIX=$1
-    wineboot -i >/dev/null 2>&1
+    mkdir -p "$WINEPREFIX"
+    if ! timeout 300 wineboot -i >"$WINEPREFIX/../wineboot.log" 2>&1; then
+        echo "wineboot did not finish within 300 s (log: $WINEPREFIX/../wineboot.log)" >&2
+        return 1
+    fi
     # The dialogs ask for "ＭＳ Ｐゴシック"; map it (and its relatives) to the
     # IPA fonts, or Wine falls back to a font without Japanese glyphs.
     local key='HKCU\Software\Wine\Fonts\Replacements' face
     for face in "ＭＳ Ｐゴシック" "MS PGothic" "MS UI Gothic"; do
-        wine reg add "$key" /v "$face" /t REG_SZ /d IPAPGothic /f >/dev/null 2>&1
+        timeout 60 wine reg add "$key" /v "$face" /t REG_SZ /d IPAPGothic /f >/dev/null 2>&1
     done
     for face in "ＭＳ ゴシック" "MS Gothic"; do
-        wine reg add "$key" /v "$face" /t REG_SZ /d IPAGothic /f >/dev/null 2>&1
+        timeout 60 wine reg add "$key" /v "$face" /t REG_SZ /d IPAGothic /f >/dev/null 2>&1
     done
     if [ -n "$XVFB_PID" ]; then
         # No window manager on Xvfb: Wine draws the captions and frames itself.
-        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
+        timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
     fi
-    wineserver -w
+    if ! timeout 120 wineserver -w; then
+        echo "the Wine prefix did not settle within 120 s" >&2
+        return 1
+    fi
+}
+
+map_wine_drive() {
+    local letter=${1,,} dir=$2
+    ln -sfn "$dir" "$WINEPREFIX/dosdevices/${letter}:"
+}
+
+wine_path() {
+    printf 'Z:%s' "${1//\//\\}"
 }
 
 wait_for_window() {
@@ -78,8 +97,9 @@ window_geometry() {
 }
 
 stop_started() {
-    if [ -n "${WINEPREFIX:-}" ]; then
-        wineserver -k >/dev/null 2>&1 || true
+    if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
+        timeout 30 wineserver -k >/dev/null 2>&1 || true
+        timeout 30 wineserver -w >/dev/null 2>&1 || true
     fi
     if [ -n "$XVFB_PID" ]; then
         kill "$XVFB_PID" 2>/dev/null || true

@@ -25,11 +25,11 @@ for exe in "$app" "$engine_tests" "$file_tests" "$driver"; do
     fi
 done
 
-source scripts/wine-env.sh
+source scripts/wine-common.sh
 
 work=$(mktemp -d /tmp/ruzoziv-wine-tests.XXXXXX)
 cleanup() {
-    wine_env_stop
+    stop_started
     if [ "${RUZOZIV_KEEP_WINE_WORK:-0}" = 1 ]; then
         echo "work folder kept: $work"
     else
@@ -46,12 +46,14 @@ trap cleanup EXIT
 trap on_signal INT TERM
 
 echo "== preparing a private Wine prefix (the first start takes a while)"
-wine_env_start "$work"
+start_xvfb
+echo "Xvfb on DISPLAY=$DISPLAY, prefix $work/prefix"
+make_wine_prefix "$work/prefix"
 
 # Empty folders that Wine sees as the roots of drives E: and F:.
 mkdir -p "$work/drive-e" "$work/drive-f" "$work/ui-work"
-wine_map_drive e "$work/drive-e"
-wine_map_drive f "$work/drive-f"
+map_wine_drive e "$work/drive-e"
+map_wine_drive f "$work/drive-f"
 
 results=()
 failed=0
