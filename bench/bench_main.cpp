@@ -153,6 +153,8 @@ Row MeasureCollection(const std::string& tree, const std::string& outFolder, int
             bool engineTurn = (run + turn) % 2 == 0;
             const std::string dest = outFolder + (engineTurn ? "/engine-" : "/floor-") + std::to_string(run);
             Measurement m = Measure(engineTurn ? "engine" : "floor", tree, dest);
+            std::fprintf(stderr, "  run %d %-6s %.3f s, peak %ld KiB\n", run + 1, engineTurn ? "import" : "floor",
+                         m.seconds, m.peakKiB);
             if (!m.ok) {
                 std::fprintf(stderr, "%s run failed on %s\n", engineTurn ? "import" : "copy", tree.c_str());
                 row.ok = false;
