@@ -291,7 +291,7 @@ int main(int argc, char** argv)
 
     if (!generate.empty()) {
         fs::create_directories(generate);
-        GeneratedCollection made = GenerateCollection(generate, CollectionSpec{seed, items, oneList});
+        GeneratedCollection made = GenerateCollection(generate, CollectionRequest{seed, items, oneList});
         std::printf("%s: %ld tree lines, %ld lists, %ld items, %lld bytes\n", made.treePath.c_str(),
                     made.treeLines, made.lists, made.items, made.bytes);
         return made.treePath.empty() ? 1 : 0;
@@ -350,7 +350,7 @@ int main(int argc, char** argv)
         const std::string caseFolder = work + "/" + (c.oneList ? "one-list-" : "tree-") + std::to_string(c.items);
         const std::string input = caseFolder + "/input";
         fs::create_directories(input);
-        GeneratedCollection made = GenerateCollection(input, CollectionSpec{seed, c.items, c.oneList});
+        GeneratedCollection made = GenerateCollection(input, CollectionRequest{seed, c.items, c.oneList});
         if (made.treePath.empty()) {
             std::fprintf(stderr, "cannot write the collection into %s\n", input.c_str());
             return 1;

@@ -239,15 +239,15 @@ void WriteList(Random& random, const std::string& path, long items, Output& outp
 
 }  // namespace
 
-GeneratedCollection GenerateCollection(const std::string& folder, const CollectionSpec& spec)
+GeneratedCollection GenerateCollection(const std::string& folder, const CollectionRequest& request)
 {
-    Random random(spec.seed);
+    Random random(request.seed);
     GeneratedCollection made;
     Output output;
 
     // About one item in a hundred lies at the root.
-    made.rootItems = spec.oneList ? 0 : spec.items / 100;
-    long remaining = spec.items - made.rootItems;
+    made.rootItems = request.oneList ? 0 : request.items / 100;
+    long remaining = request.items - made.rootItems;
 
     struct List {
         std::string name;
@@ -260,13 +260,13 @@ GeneratedCollection GenerateCollection(const std::string& folder, const Collecti
         depth = NextDepth(random, depth);
         const List* list = nullptr;
         // A few folders share the list of an earlier folder of the same name.
-        if (!spec.oneList && lists.size() > 10 && random.Chance(2)) {
+        if (!request.oneList && lists.size() > 10 && random.Chance(2)) {
             const List& earlier = lists[random.Below(static_cast<long>(lists.size()))];
             if (earlier.items <= remaining)
                 list = &earlier;
         }
         if (!list) {
-            long items = spec.oneList ? remaining : std::min(remaining, ListSize(random));
+            long items = request.oneList ? remaining : std::min(remaining, ListSize(random));
             lists.push_back(List{FolderName(random, static_cast<long>(lists.size())), items});
             list = &lists.back();
             WriteList(random, folder + "/" + list->name + ".wls", items, output);

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-struct CollectionSpec {
+struct CollectionRequest {
     uint64_t seed = 1;
     long items = 10000;      // records the import writes, root list included
     bool oneList = false;    // every item in a single folder's list
@@ -23,4 +23,4 @@ struct GeneratedCollection {
 
 // Writes the collection into folder (which must exist) and returns what it
 // holds. Returns an empty treePath when a file cannot be written.
-GeneratedCollection GenerateCollection(const std::string& folder, const CollectionSpec& spec);
+GeneratedCollection GenerateCollection(const std::string& folder, const CollectionRequest& request);
