@@ -11,6 +11,7 @@
 # memory go to build/bench/runs.log.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
 runs=${1:-5}
 build=build/bench
 

@@ -7,6 +7,7 @@
 #   bash scripts/fuzz.sh [seconds]        (default 60 per target)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
 seconds=${1:-60}
 build=build/fuzz
 targets=(item_list tree_line text_lines)
