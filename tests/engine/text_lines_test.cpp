@@ -1,6 +1,7 @@
 // Reading and writing text lines as the old tool's text-mode files did.
 #include "text_lines.h"
 
+#include "fake_window.h"
 #include "test_files.h"
 
 #include <gtest/gtest.h>
@@ -62,19 +63,8 @@ Pieces ReferencePieces(const std::string& bytes)
 std::string Show(const Pieces& pieces)
 {
     std::string out;
-    for (const std::string& piece : pieces) {
-        out += "[";
-        for (unsigned char c : piece) {
-            if (c >= 0x20 && c < 0x7F) {
-                out.push_back(static_cast<char>(c));
-            } else {
-                char hex[8];
-                std::snprintf(hex, sizeof hex, "\\x%02X", c);
-                out += hex;
-            }
-        }
-        out += "] ";
-    }
+    for (const std::string& piece : pieces)
+        out += "[" + EscapeBytes(piece) + "] ";
     return out;
 }
 

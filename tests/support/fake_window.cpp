@@ -20,7 +20,7 @@ bool WindowEvent::operator==(const WindowEvent& other) const
            caption == other.caption && flags == other.flags;
 }
 
-static std::string Escaped(const std::string& bytes)
+std::string EscapeBytes(const std::string& bytes)
 {
     std::string out;
     for (unsigned char c : bytes) {
@@ -38,10 +38,10 @@ static std::string Escaped(const std::string& bytes)
 std::string Describe(const WindowEvent& event)
 {
     if (event.kind == WindowEvent::Status)
-        return "status \"" + Escaped(event.text) + "\"";
+        return "status \"" + EscapeBytes(event.text) + "\"";
     char head[64];
     std::snprintf(head, sizeof head, "box owner=%p flags=0x%X ", event.owner, event.flags);
-    return head + ("text \"" + Escaped(event.text) + "\" caption \"" + Escaped(event.caption) + "\"");
+    return head + ("text \"" + EscapeBytes(event.text) + "\" caption \"" + EscapeBytes(event.caption) + "\"");
 }
 
 std::string Describe(const std::vector<WindowEvent>& events)

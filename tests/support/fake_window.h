@@ -19,6 +19,9 @@ struct WindowEvent {
     bool operator==(const WindowEvent& other) const;
 };
 
+// Printable ASCII as it is, every other byte as \xNN.
+std::string EscapeBytes(const std::string& bytes);
+
 // Readable form for test failure messages (Shift-JIS bytes shown as escapes).
 std::string Describe(const WindowEvent& event);
 std::string Describe(const std::vector<WindowEvent>& events);
