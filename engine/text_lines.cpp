@@ -83,9 +83,13 @@ bool TextLineReader::Fill(size_t wanted)
         end_ -= pos_;
         pos_ = 0;
         while (end_ < wanted && !atEnd_) {
-            size_t got = std::fread(buffer_.get() + end_, 1, kBufferBytes - end_, file_.get());
+            const size_t room = kBufferBytes - end_;
+            size_t got = std::fread(buffer_.get() + end_, 1, room, file_.get());
             end_ += got;
-            if (got == 0) {
+            // fread returns less than asked only at the end of the file or on
+            // an error, so a short read ends the file at once: asking again
+            // would only cost one more system call that returns nothing.
+            if (got < room) {
                 atEnd_ = true;
                 error_ = std::ferror(file_.get()) != 0;
             }
