@@ -77,43 +77,81 @@ LineTags FindTags(std::string_view line)
     for (size_t at = line.find('<'); at != std::string_view::npos; at = line.find('<', at + 1)) {
         std::string_view from = line.substr(at);
         auto startsWith = [from](std::string_view tag) { return from.substr(0, tag.size()) == tag; };
-        tags.name = tags.name || startsWith("<NAME>");
-        tags.url = tags.url || startsWith("<URL>");
-        tags.option = tags.option || startsWith("<OPTION>");
-        tags.time = tags.time || startsWith("<TIME>");
-        tags.size = tags.size || startsWith("<SIZE>");
-        tags.comment = tags.comment || startsWith("<COMMENT>");
+        // The byte after '<' picks the one tag that can start here.
+        switch (from.size() > 1 ? from[1] : '\0') {
+        case 'N': tags.name = tags.name || startsWith("<NAME>"); break;
+        case 'U': tags.url = tags.url || startsWith("<URL>"); break;
+        case 'O': tags.option = tags.option || startsWith("<OPTION>"); break;
+        case 'T': tags.time = tags.time || startsWith("<TIME>"); break;
+        case 'S': tags.size = tags.size || startsWith("<SIZE>"); break;
+        case 'C': tags.comment = tags.comment || startsWith("<COMMENT>"); break;
+        default: break;
+        }
     }
     return tags;
 }
 
 struct CurrentValues {
     std::string name, url, size, date, brows, meta, proxy, comment;
-    // Scratch for the option line's parts.
-    std::string metaType, metaName, metaContent, proxyValue;
 };
+
+// Where each option key first occurs in an option line (npos when absent).
+struct OptionKeys {
+    size_t brows = std::string_view::npos, metaUse = std::string_view::npos, metaType = std::string_view::npos,
+           metaName = std::string_view::npos, metaContent = std::string_view::npos, proxy = std::string_view::npos;
+};
+
+// Every key holds exactly one '=', so one pass over the line's '=' bytes,
+// looking at the bytes around each, finds the first occurrence of every key:
+// the same places as searching the line once per key, in one pass.
+OptionKeys FindOptionKeys(std::string_view line)
+{
+    OptionKeys keys;
+    auto keyEndsAt = [line](size_t equals, std::string_view key, size_t& found) {
+        const size_t before = key.find('=');
+        if (found == std::string_view::npos && equals >= before &&
+            line.substr(equals - before, key.size()) == key)
+            found = equals - before;
+    };
+    for (size_t at = line.find('='); at != std::string_view::npos; at = line.find('=', at + 1)) {
+        keyEndsAt(at, "Brows=", keys.brows);
+        keyEndsAt(at, "META=USE", keys.metaUse);
+        keyEndsAt(at, "mTYPE=", keys.metaType);
+        keyEndsAt(at, "mNAME=", keys.metaName);
+        keyEndsAt(at, "mCONTENT=", keys.metaContent);
+        keyEndsAt(at, "Proxy=", keys.proxy);
+    }
+    return keys;
+}
+
+// The option value of a key found at `at`: up to a space, CR, LF or the end
+// of the line; empty when the key is absent.
+std::string_view OptionValueAt(std::string_view line, size_t at, std::string_view key)
+{
+    if (at == std::string_view::npos)
+        return {};
+    std::string_view rest = line.substr(at + key.size());
+    // A plain loop: find_first_of would search the three stop bytes once for
+    // every byte of the value.
+    size_t stop = 0;
+    while (stop < rest.size() && rest[stop] != ' ' && rest[stop] != '\r' && rest[stop] != '\n')
+        ++stop;
+    return rest.substr(0, stop);
+}
 
 void TakeOptionLine(std::string_view line, CurrentValues& v)
 {
-    v.brows.clear();
-    GetOptionValue(line, v.brows, "Brows=");
-    bool metaUsed = Holds(line, "META=USE");
-    v.metaType.clear();
-    GetOptionValue(line, v.metaType, "mTYPE=");
-    v.metaName.clear();
-    GetOptionValue(line, v.metaName, "mNAME=");
-    v.metaContent.clear();
-    GetOptionValue(line, v.metaContent, "mCONTENT=");
+    const OptionKeys keys = FindOptionKeys(line);
+    v.brows.assign(OptionValueAt(line, keys.brows, "Brows="));
     v.meta.assign("0;;0;;0;;0;;");
-    v.meta.push_back(metaUsed ? '1' : '0');
-    v.meta.append(";;").append(v.metaType).append(";;").append(v.metaName).append(";;").append(v.metaContent);
+    v.meta.push_back(keys.metaUse != std::string_view::npos ? '1' : '0');
+    v.meta.append(";;").append(OptionValueAt(line, keys.metaType, "mTYPE="));
+    v.meta.append(";;").append(OptionValueAt(line, keys.metaName, "mNAME="));
+    v.meta.append(";;").append(OptionValueAt(line, keys.metaContent, "mCONTENT="));
 
     v.proxy.clear();
-    if (Holds(line, "Proxy=")) {
-        v.proxyValue.clear();
-        GetOptionValue(line, v.proxyValue, "Proxy=");
-        BuildProxySetting(v.proxyValue, v.proxy);
-    }
+    if (keys.proxy != std::string_view::npos)
+        BuildProxySetting(OptionValueAt(line, keys.proxy, "Proxy="), v.proxy);
 }
 
 // A URL holding "file://" anywhere loses its first six bytes to "File://".
@@ -167,15 +205,8 @@ void GetTagValue(std::string_view line, std::string& value, std::string_view tag
 void GetOptionValue(std::string_view line, std::string& value, std::string_view key)
 {
     size_t at = line.find(key);
-    if (at == std::string_view::npos)
-        return;
-    std::string_view rest = line.substr(at + key.size());
-    // A plain loop: find_first_of would search the three stop bytes once for
-    // every byte of the value.
-    size_t stop = 0;
-    while (stop < rest.size() && rest[stop] != ' ' && rest[stop] != '\r' && rest[stop] != '\n')
-        ++stop;
-    value.assign(rest.substr(0, stop));
+    if (at != std::string_view::npos)
+        value.assign(OptionValueAt(line, at, key));
 }
 
 int ConvertItemList(const std::string& listPath, const std::string& folderPath)
