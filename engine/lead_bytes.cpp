@@ -15,14 +15,9 @@ LeadByteTable SingleByteLeadBytes()
     return LeadByteTable{};
 }
 
-static LeadByteTable leadBytes = CodePage932LeadBytes();
+LeadByteTable currentLeadBytes = CodePage932LeadBytes();
 
 void SetLeadByteTable(const LeadByteTable& table)
 {
-    leadBytes = table;
-}
-
-bool IsLeadByte(unsigned char byte)
-{
-    return leadBytes[byte];
+    currentLeadBytes = table;
 }

@@ -12,4 +12,13 @@ LeadByteTable CodePage932LeadBytes();
 LeadByteTable SingleByteLeadBytes();
 
 void SetLeadByteTable(const LeadByteTable& table);
-bool IsLeadByte(unsigned char byte);
+
+// The table in use; set only through SetLeadByteTable. Declared here so that
+// IsLeadByte, asked once for every byte of every path, is a plain lookup
+// instead of a call.
+extern LeadByteTable currentLeadBytes;
+
+inline bool IsLeadByte(unsigned char byte)
+{
+    return currentLeadBytes[byte];
+}
