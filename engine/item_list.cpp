@@ -22,6 +22,7 @@
 #include "window_ops.h"
 
 #include <algorithm>
+#include <cstring>
 
 ImportOptions importOptions;
 
@@ -32,6 +33,16 @@ bool Holds(std::string_view line, std::string_view text)
     return line.find(text) != std::string_view::npos;
 }
 
+// Copies a value over the one held before. assign() takes the library's
+// general replace path, which checks whether the source lies inside the
+// string; a value never does, and a resize and a plain copy cost less.
+void CopyValue(std::string_view from, std::string& to)
+{
+    to.resize(from.size());
+    if (!from.empty())
+        std::memcpy(to.data(), from.data(), from.size());
+}
+
 // Everything after the line's first '>', less the last byte.
 void GetRestOfLine(std::string_view line, std::string& value)
 {
@@ -39,7 +50,7 @@ void GetRestOfLine(std::string_view line, std::string& value)
     std::string_view rest = close == std::string_view::npos ? std::string_view() : line.substr(close + 1);
     if (!rest.empty())
         rest.remove_suffix(1);
-    value.assign(rest);
+    CopyValue(rest, value);
 }
 
 // The proxy value with every ';' doubled, in the proxy setting's frame.
@@ -62,7 +73,7 @@ void TakeTagValue(std::string_view line, std::string& value)
         rest.remove_prefix(1);
     if (!rest.empty())
         rest.remove_suffix(1);
-    value.assign(rest);
+    CopyValue(rest, value);
 }
 
 // The tags a line holds. Every tag starts with '<', so one pass over the
@@ -142,7 +153,7 @@ std::string_view OptionValueAt(std::string_view line, size_t at, std::string_vie
 void TakeOptionLine(std::string_view line, CurrentValues& v)
 {
     const OptionKeys keys = FindOptionKeys(line);
-    v.brows.assign(OptionValueAt(line, keys.brows, "Brows="));
+    CopyValue(OptionValueAt(line, keys.brows, "Brows="), v.brows);
     v.meta.assign("0;;0;;0;;0;;");
     v.meta.push_back(keys.metaUse != std::string_view::npos ? '1' : '0');
     v.meta.append(";;").append(OptionValueAt(line, keys.metaType, "mTYPE="));
