@@ -23,6 +23,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <initializer_list>
 
 ImportOptions importOptions;
 
@@ -41,6 +42,19 @@ void CopyValue(std::string_view from, std::string& to)
     to.resize(from.size());
     if (!from.empty())
         std::memcpy(to.data(), from.data(), from.size());
+}
+
+// Sets `out` to the parts one after another: sized once and copied part by
+// part, rather than grown by one append per part.
+void Concatenate(std::initializer_list<std::string_view> parts, std::string& out)
+{
+    size_t bytes = 0;
+    for (std::string_view part : parts)
+        bytes += part.size();
+    out.resize(bytes);
+    char* at = out.data();
+    for (std::string_view part : parts)
+        at = std::copy(part.begin(), part.end(), at);
 }
 
 // Everything after the line's first '>', less the last byte.
@@ -154,11 +168,10 @@ void TakeOptionLine(std::string_view line, CurrentValues& v)
 {
     const OptionKeys keys = FindOptionKeys(line);
     CopyValue(OptionValueAt(line, keys.brows, "Brows="), v.brows);
-    v.meta.assign("0;;0;;0;;0;;");
-    v.meta.push_back(keys.metaUse != std::string_view::npos ? '1' : '0');
-    v.meta.append(";;").append(OptionValueAt(line, keys.metaType, "mTYPE="));
-    v.meta.append(";;").append(OptionValueAt(line, keys.metaName, "mNAME="));
-    v.meta.append(";;").append(OptionValueAt(line, keys.metaContent, "mCONTENT="));
+    Concatenate({"0;;0;;0;;0;;", keys.metaUse != std::string_view::npos ? "1" : "0", ";;",
+                 OptionValueAt(line, keys.metaType, "mTYPE="), ";;", OptionValueAt(line, keys.metaName, "mNAME="), ";;",
+                 OptionValueAt(line, keys.metaContent, "mCONTENT=")},
+                v.meta);
 
     v.proxy.clear();
     if (keys.proxy != std::string_view::npos)
@@ -172,27 +185,13 @@ void RewriteFileUrl(std::string& url)
         url.replace(0, 6, "File://");
 }
 
-// The record's fields, each followed by its separator: a tab, four more
-// after the update date for the empty fields 5 to 8, and a line feed at the
-// end. Sized once and copied field by field.
+// The record: the fields separated by tabs, four more after the update date
+// for the empty fields 5 to 8, and a line feed at the end.
 void FormatRecord(const CurrentValues& v, std::string& record)
 {
-    const struct {
-        const std::string& value;
-        std::string_view separator;
-    } fields[] = {
-        {v.name, "\t"}, {v.url, "\t"}, {v.size, "\t"}, {v.date, "\t\t\t\t\t"},
-        {v.brows, "\t"}, {v.meta, "\t"}, {v.proxy, "\t"}, {v.comment, "\n"},
-    };
-    size_t bytes = 0;
-    for (const auto& field : fields)
-        bytes += field.value.size() + field.separator.size();
-    record.resize(bytes);
-    char* out = record.data();
-    for (const auto& field : fields) {
-        out = std::copy(field.value.begin(), field.value.end(), out);
-        out = std::copy(field.separator.begin(), field.separator.end(), out);
-    }
+    Concatenate({v.name, "\t", v.url, "\t", v.size, "\t", v.date, "\t\t\t\t\t", v.brows, "\t", v.meta, "\t",
+                 v.proxy, "\t", v.comment, "\n"},
+                record);
 }
 
 void ShowCannotSave(const std::string& datPath)
